@@ -1,0 +1,69 @@
+// zd740: the command-line side of Designer (project inspection, image build,
+// rendering, download). Each subcommand starts the same job the window uses.
+
+#include "Version.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <cstdio>
+#include <functional>
+#include <map>
+
+namespace {
+
+struct Command
+{
+    const char* summary;
+    std::function<int(const QStringList& args)> run;
+};
+
+// Subcommands by name; later jobs add theirs here.
+const std::map<QString, Command>& commands()
+{
+    static const std::map<QString, Command> table;
+    return table;
+}
+
+void printHelp()
+{
+    std::printf("Usage: zd740 COMMAND [ARGUMENTS...]\n"
+                "       zd740 --version | --help\n\n"
+                "The command-line tool of ZD-740 Designer.\n");
+    if (commands().empty()) {
+        std::printf("\nNo commands are available in this version yet.\n");
+        return;
+    }
+    std::printf("\nCommands:\n");
+    for (const auto& [name, command] : commands())
+        std::printf("  %-10s %s\n", qPrintable(name), command.summary);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("zd740"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZD740_VERSION));
+
+    QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.isEmpty()) {
+        printHelp();
+        return 2;
+    }
+    const QString first = args.takeFirst();
+    if (first == u"--version" || first == u"-v") {
+        std::printf("zd740 (ZD-740 Designer) %s\n", ZD740_VERSION);
+        return 0;
+    }
+    if (first == u"--help" || first == u"-h" || first == u"help") {
+        printHelp();
+        return 0;
+    }
+    const auto it = commands().find(first);
+    if (it == commands().end()) {
+        std::fprintf(stderr, "zd740: unknown command \"%s\"; see zd740 --help\n", qPrintable(first));
+        return 2;
+    }
+    return it->second.run(args);
+}
