@@ -40,6 +40,9 @@ QString AppPaths::programFolder()
     std::lock_guard lock(guard);
     if (!programOverride.isEmpty())
         return programOverride;
+    const QString fromEnvironment = qEnvironmentVariable("ZD740_PROGRAM_FOLDER");
+    if (!fromEnvironment.isEmpty())
+        return withSlash(QDir(fromEnvironment).absolutePath());
     static const QString folder = executableFolder();
     return folder;
 }

@@ -4,6 +4,10 @@
 
 // Where the program finds its own files and where it writes.
 //
+// The environment variable ZD740_PROGRAM_FOLDER, when set, replaces the
+// executable's folder (tests and tools that run the program, or a host of
+// devroll, against a prepared folder).
+//
 // The program folder is the folder of the executable: the program reads its
 // data (lang/, lib/, Devices/, plcdrives/) from there and never from the
 // current directory. Files the program writes (config.ini, the logs, the

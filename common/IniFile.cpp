@@ -1,11 +1,11 @@
 #include "IniFile.h"
 
+#include "AtomicFile.h"
 #include "GbkCodec.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <vector>
 
 namespace {
@@ -230,12 +230,7 @@ bool IniFile::writeBytes(const QString& section, const QString& key, const QByte
     }
 
     QDir().mkpath(QFileInfo(path_).absolutePath());
-    QSaveFile out(path_);
-    if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size() || !out.commit()) {
-        error_ = out.errorString();
-        return false;
-    }
-    return true;
+    return WriteFileAtomically(path_, text, &error_);
 }
 
 bool IniFile::writeString(const QString& section, const QString& key, const QString& value)

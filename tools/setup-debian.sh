@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs every Debian package the project needs to build, run and test, when missing.
 # Runs `apt-get update` once, and only when something has to be installed.
-# Works as root and through sudo.
+# Works as root and through sudo. Extra package sets: `setup-debian.sh fuzz`.
 set -euo pipefail
 
 packages=(
@@ -11,6 +11,17 @@ packages=(
     unifont fonts-wqy-zenhei
     xvfb xauth
 )
+
+# Optional package sets, named on the command line (`setup-debian.sh fuzz`).
+for extra in "$@"; do
+    case "$extra" in
+    fuzz) packages+=(clang libclang-rt-dev) ;; # libFuzzer and the sanitizers (`make fuzz`)
+    *)
+        echo "setup: unknown package set: $extra" >&2
+        exit 2
+        ;;
+    esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

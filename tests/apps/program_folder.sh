@@ -18,7 +18,9 @@ check "zd740 refuses an unknown command with exit 2" \
     '"$bin/zd740" frobnicate 2>/dev/null; [ $? -eq 2 ]'
 check "designer without a display says how to run it" \
     'out=$("${no_display[@]}" "$bin/designer" 2>&1); [ $? -ne 0 ] && grep -q "xvfb-run" <<<"$out"'
-for d in lang lib Devices; do
+check "program folder has libdevroll.so" '[ -f "$bin/libdevroll.so" ]'
+check "program folder has the sample catalogue" 'ls "$bin"/plcdrives/*.das >/dev/null 2>&1'
+for d in lang lib Devices plcdrives; do
     check "program folder has $d/" '[ -d "$bin/$d" ]'
 done
 check "language files are GBK" \

@@ -4,10 +4,10 @@
 //
 //   textgbk INPUT.txt OUTPUT.dat
 
+#include "AtomicFile.h"
 #include "GbkCodec.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringList>
 #include <cstdio>
 
@@ -39,9 +39,9 @@ int main(int argc, char** argv)
             return 1;
         }
     }
-    QSaveFile file(QString::fromLocal8Bit(argv[2]));
-    if (!file.open(QIODevice::WriteOnly) || file.write(out) != out.size() || !file.commit()) {
-        std::fprintf(stderr, "textgbk: %s: %s\n", argv[2], qPrintable(file.errorString()));
+    QString error;
+    if (!WriteFileAtomically(QString::fromLocal8Bit(argv[2]), out, &error)) {
+        std::fprintf(stderr, "textgbk: %s: %s\n", argv[2], qPrintable(error));
         return 1;
     }
     return 0;
