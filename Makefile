@@ -26,7 +26,7 @@ test: build
 # New inputs it finds go to $(FUZZ_DIR)/corpus/, crashes to $(FUZZ_DIR)/.
 FUZZ_DIR ?= build-fuzz
 FUZZ_TIME ?= 60
-FUZZERS ?= das_reader:das
+FUZZERS ?= das_reader:das project_loader:lzd
 
 fuzz:
 	@tools/setup-debian.sh fuzz

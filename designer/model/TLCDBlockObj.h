@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QJsonObject>
+#include <QSize>
 
 #include <cstdint>
 #include <memory>
@@ -22,6 +23,10 @@ class TBinaryWriter;
 class TLCDBlockObj
 {
 public:
+    static constexpr std::int32_t PanelWidth = 192;
+    static constexpr std::int32_t PanelHeight = 64;
+    static constexpr double CurrentRecordVersion = 1.5;
+
     TLCDBlockObj(int typeCode, const TObjectContext& context);
     virtual ~TLCDBlockObj();
     TLCDBlockObj(const TLCDBlockObj&) = delete;
@@ -69,7 +74,16 @@ public:
     // inside, 11..18 the handles of bar graphs, trend charts and bitmaps.
     int HitTest(const TPoint& pixel) const;
 
+    // Bar graphs, trend charts and bitmaps have eight resize handles.
+    virtual bool HasResizeHandles() const { return false; }
+    // The object's frame in editor pixels: (round(X·Zoom), round(Y·Zoom)) to
+    // that corner plus (round(Width·Zoom), round(Height·Zoom)).
+    TRect PixelRect() const;
+
 protected:
+    // Runs after SetWidthClamped changed Width (a trend chart keeps its dots inside).
+    virtual void WidthChanged() {}
+
     TObjectContext context_;
 };
 
@@ -77,3 +91,8 @@ protected:
 // context's PLC model; null for a code that makes no object (419, or outside
 // 411..421).
 std::unique_ptr<TLCDBlockObj> CreateObject(int typeCode, const TObjectContext& context);
+
+// The size in dots of the frame the editor drags out for a new object of a
+// type code (the bitmap's is the size of the last picture chosen); 0 x 0 for a
+// code that makes no object.
+QSize DefaultPlacementSize(int typeCode, const TObjectContext& context);

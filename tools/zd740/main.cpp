@@ -1,9 +1,11 @@
 // zd740: the command-line side of Designer (project inspection, image build,
 // rendering, download). Each subcommand starts the same job the window uses.
 
+#include "CreateCommand.h"
+#include "InfoCommand.h"
 #include "Version.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QStringList>
 #include <cstdio>
 #include <functional>
@@ -20,7 +22,12 @@ struct Command
 // Subcommands by name; later jobs add theirs here.
 const std::map<QString, Command>& commands()
 {
-    static const std::map<QString, Command> table;
+    static const std::map<QString, Command> table{
+        {QStringLiteral("info"),
+         {"summary of a project file (.lzd), or with --json the whole project as JSON", InfoCommand}},
+        {QStringLiteral("create"),
+         {"a project file from its JSON form: create PROJECT.json -o PROJECT.lzd", CreateCommand}},
+    };
     return table;
 }
 
@@ -38,11 +45,27 @@ void printHelp()
         std::printf("  %-10s %s\n", qPrintable(name), command.summary);
 }
 
+QtMessageHandler defaultHandler = nullptr;
+
+// The offscreen platform warns that XDG_RUNTIME_DIR is not set, which
+// matters only to programs with windows.
+void messageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtWarningMsg && message.startsWith(u"QStandardPaths: XDG_RUNTIME_DIR"))
+        return;
+    defaultHandler(type, context, message);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    // Objects measure texts and read pictures through QtGui; the tool never
+    // shows a window, so it needs no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    defaultHandler = qInstallMessageHandler(messageHandler);
+    QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zd740"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ZD740_VERSION));
 

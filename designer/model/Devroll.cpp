@@ -1,0 +1,111 @@
+#include "Devroll.h"
+
+#include "devroll.h"
+
+namespace {
+
+std::uint8_t codeByte(int plcCode)
+{
+    return static_cast<std::uint8_t>(plcCode);
+}
+
+QByteArray copyText(const char* text)
+{
+    return text ? QByteArray(text) : QByteArray();
+}
+
+} // namespace
+
+Devroll::Communication Devroll::Getcommunication(int plcCode)
+{
+    Communication c;
+    c.result = ::Getcommunication(codeByte(plcCode), &c.baud, &c.dataBits, &c.stopBits, &c.parity, &c.extra);
+    return c;
+}
+
+std::int32_t Devroll::block_GetPlcAddress(int plcCode)
+{
+    return ::block_GetPlcAddress(plcCode);
+}
+
+Devroll::StationRange Devroll::GetPlcAddress(int plcCode)
+{
+    std::uint8_t hex = 0;
+    std::uint8_t editable = 0;
+    StationRange r;
+    ::GetPlcAddress(plcCode, &hex, &editable, &r.max, &r.min, &r.def);
+    r.hex = hex != 0;
+    r.editable = editable != 0;
+    return r;
+}
+
+Devroll::AddressParts Devroll::block_Getcreateaddress(int plcCode, int kind)
+{
+    AddressParts parts{};
+    ::block_Getcreateaddress(codeByte(plcCode), kind, &parts[0], &parts[1], &parts[2]);
+    return parts;
+}
+
+std::int32_t Devroll::Get_Logic_defaultAdd123(int plcCode, int kind, int typeIndex, int part)
+{
+    return ::Get_Logic_defaultAdd123(codeByte(plcCode), kind, typeIndex, part);
+}
+
+std::int32_t Devroll::Get_NUM_defaultAdd123(int plcCode, int kind, int typeIndex, int part)
+{
+    return ::Get_NUM_defaultAdd123(codeByte(plcCode), kind, typeIndex, part);
+}
+
+Devroll::AddressParts Devroll::numericDefaultAddress(int plcCode, int kind, int typeIndex)
+{
+    return {Get_NUM_defaultAdd123(plcCode, kind, typeIndex, 1),
+            Get_NUM_defaultAdd123(plcCode, kind, typeIndex, 2),
+            Get_NUM_defaultAdd123(plcCode, kind, typeIndex, 3)};
+}
+
+std::int32_t Devroll::Get_Logic_count(int plcCode, int kind)
+{
+    return ::Get_Logic_count(codeByte(plcCode), kind);
+}
+
+QByteArray Devroll::Get_Logic_caption(int plcCode, int kind, int typeIndex)
+{
+    const char* caption = nullptr;
+    ::Get_Logic_caption(codeByte(plcCode), kind, typeIndex, &caption);
+    return copyText(caption);
+}
+
+std::int32_t Devroll::Get_numeric_count(int plcCode, int kind)
+{
+    return ::Get_numeric_count(codeByte(plcCode), kind);
+}
+
+QByteArray Devroll::Get_numeric_caption(int plcCode, int kind, int typeIndex)
+{
+    const char* caption = nullptr;
+    ::Get_numeric_caption(codeByte(plcCode), kind, typeIndex, &caption);
+    return copyText(caption);
+}
+
+Devroll::RegisterCount Devroll::Get_numeric_regiers_deflaut(int plcCode, int kind, int typeIndex)
+{
+    std::int32_t editable = 0;
+    RegisterCount r;
+    ::Get_numeric_regiers_deflaut(codeByte(plcCode), kind, typeIndex, &editable, &r.def, &r.max, &r.min);
+    r.editable = editable != 0;
+    return r;
+}
+
+Devroll::ValueRange Devroll::Get_numeric_ValueMinMax(int plcCode, int kind, int typeIndex, int count,
+                                                     int numberFormat)
+{
+    ValueRange r;
+    ::Get_numeric_ValueMinMax(codeByte(plcCode), kind, typeIndex, count,
+                              static_cast<std::uint8_t>(numberFormat), &r.min, &r.max);
+    return r;
+}
+
+bool Devroll::GetFtext_postfixbool(int plcCode, int kind)
+{
+    return ::GetFtext_postfixbool(codeByte(plcCode), kind) != 0;
+}
