@@ -5,7 +5,8 @@
 //
 // OUTPUT_FOLDER/kelvo/ gets the key and lamp pictures ("mKeyleft0",
 // "mlihgt10", ...) and kelvo.qrc; OUTPUT_FOLDER/glyphbin/ gets the digit
-// glyphs "mftext<double><reverse><glyph>" and glyphbin.qrc. The digits are
+// glyphs "mftext<double><reverse><glyph>" and glyphbin.qrc;
+// OUTPUT_FOLDER/skinpak/ the editor's cursor shapes "CURA1".."CURA15". The digits are
 // the panel's own 8 x 16 characters at 2.25 pixels per dot, so the editor
 // shows registers exactly as the panel does.
 
@@ -15,6 +16,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <cmath>
 #include <cstdio>
 #include <functional>
 
@@ -228,6 +230,79 @@ bool writeGlyphbin(const QString& folder, const QByteArray& font)
     return pack.writeList();
 }
 
+// The cursor shapes of the canvas, 32 x 32 with a transparent background:
+// 1 the select arrow, 4 a cross for placing objects, 9..12 the sizing
+// arrows (NE-SW, N-S, NW-SE, W-E), 14 the four-way move arrow; the others
+// are arrows too.
+QImage cursorPicture(int shape)
+{
+    QImage image(32, 32, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QPen(Qt::black, 3));
+    auto doubleArrow = [&](QPointF a, QPointF b) {
+        p.setPen(QPen(Qt::white, 4));
+        p.drawLine(a, b);
+        p.setPen(QPen(Qt::black, 2));
+        p.drawLine(a, b);
+        const QPointF d = (b - a) / std::hypot(b.x() - a.x(), b.y() - a.y());
+        const QPointF n(-d.y(), d.x());
+        for (const auto& [tip, dir] : {std::pair{a, d}, std::pair{b, -d}}) {
+            QPolygonF head;
+            head << tip << tip + dir * 7 + n * 5 << tip + dir * 7 - n * 5;
+            p.setPen(QPen(Qt::white, 1));
+            p.setBrush(Qt::black);
+            p.drawPolygon(head);
+        }
+    };
+    switch (shape) {
+    case 4:
+        p.setPen(QPen(Qt::white, 3));
+        p.drawLine(16, 2, 16, 30);
+        p.drawLine(2, 16, 30, 16);
+        p.setPen(QPen(Qt::black, 1));
+        p.drawLine(16, 2, 16, 30);
+        p.drawLine(2, 16, 30, 16);
+        break;
+    case 9:
+        doubleArrow({6, 26}, {26, 6});
+        break;
+    case 10:
+        doubleArrow({16, 3}, {16, 29});
+        break;
+    case 11:
+        doubleArrow({6, 6}, {26, 26});
+        break;
+    case 12:
+        doubleArrow({3, 16}, {29, 16});
+        break;
+    case 14:
+        doubleArrow({16, 3}, {16, 29});
+        doubleArrow({3, 16}, {29, 16});
+        break;
+    default: {
+        QPolygonF arrow;
+        arrow << QPointF(1, 1) << QPointF(1, 22) << QPointF(6, 17) << QPointF(10, 26) << QPointF(13, 25)
+              << QPointF(9, 16) << QPointF(16, 16);
+        p.setPen(QPen(Qt::white, 1));
+        p.setBrush(Qt::black);
+        p.drawPolygon(arrow);
+        break;
+    }
+    }
+    return image;
+}
+
+bool writeSkinpak(const QString& folder)
+{
+    Pack pack(folder, QStringLiteral("skinpak"));
+    for (int shape = 1; shape <= 15; ++shape)
+        if (!pack.add(QStringLiteral("CURA%1").arg(shape), cursorPicture(shape)))
+            return false;
+    return pack.writeList();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -244,7 +319,7 @@ int main(int argc, char** argv)
     }
     const QByteArray font = fontFile.readAll();
     const QString folder = QString::fromLocal8Bit(argv[2]);
-    if (!writeKelvo(folder) || !writeGlyphbin(folder, font)) {
+    if (!writeKelvo(folder) || !writeGlyphbin(folder, font) || !writeSkinpak(folder)) {
         std::fprintf(stderr, "mkpictures: cannot write the pictures into %s\n", argv[2]);
         return 1;
     }

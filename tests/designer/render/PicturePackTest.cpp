@@ -1,3 +1,4 @@
+#include "TCursorShapes.h"
 #include "TPicturePack.h"
 
 #include <QTemporaryDir>
@@ -40,4 +41,21 @@ TEST(PicturePack, AMissingOrBrokenPackGivesNoPictures)
     EXPECT_FALSE(pack.load(junk.fileName()));
     EXPECT_FALSE(pack.isLoaded());
     EXPECT_TRUE(pack.picture("mKeyleft0").isNull());
+}
+
+TEST(CursorShapes, PicturesReplaceTheSystemShapes)
+{
+    TCursorShapes shapes;
+    EXPECT_EQ(shapes.shape(4).shape(), Qt::CrossCursor);
+    EXPECT_EQ(shapes.shape(14).shape(), Qt::SizeAllCursor);
+    EXPECT_EQ(shapes.shape(99).shape(), Qt::ArrowCursor);
+
+    QTemporaryDir empty;
+    EXPECT_FALSE(shapes.load(empty.path() + "/"));
+    EXPECT_EQ(shapes.shape(10).shape(), Qt::SizeVerCursor);
+
+    ASSERT_TRUE(shapes.load(QStringLiteral(ZD740_BIN_DIR "/lib/")));
+    EXPECT_EQ(shapes.shape(10).shape(), Qt::BitmapCursor);
+    EXPECT_EQ(shapes.shape(14).hotSpot(), QPoint(16, 16));
+    EXPECT_EQ(shapes.shape(1).hotSpot(), QPoint(1, 1));
 }
