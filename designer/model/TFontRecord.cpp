@@ -6,6 +6,7 @@
 #include "TBinaryReader.h"
 #include "TBinaryWriter.h"
 
+#include <algorithm>
 #include <cmath>
 
 // Offsets inside the record: 0 charset, 1..3 pad, 4 colour, 8 height, 12 name
@@ -73,10 +74,11 @@ void TFontRecord::readJson(const QJsonObject& json, const QString& path)
 QFont TFontRecord::toQFont() const
 {
     QFont font(GbkCodec::toUnicode(Name));
+    // Sizes from a damaged file are kept in a range a font can have.
     if (Size > 0)
-        font.setPointSize(Size);
+        font.setPointSize(std::min(Size, 1000));
     else if (Height != 0)
-        font.setPixelSize(std::abs(Height));
+        font.setPixelSize(int(std::min<std::int64_t>(std::abs(std::int64_t(Height)), 1000)));
     font.setBold(Style & Bold);
     font.setItalic(Style & Italic);
     font.setUnderline(Style & Underline);

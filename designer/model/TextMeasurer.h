@@ -24,7 +24,7 @@ public:
     virtual ~TextMeasurer() = default;
 
     // Empty text measures 0 x 0. With useWinFont the result is the font's
-    // extent already brought to dots (divided by the editor zoom, rounded up).
+    // extent in dots: the font's size at one pixel per dot, as the panel shows it.
     virtual TextExtent Measure(const QByteArray& text, bool doubleSize, bool useWinFont,
                                const TFontRecord& font, int language) const;
 

@@ -61,7 +61,7 @@ void InvertDots(QImage& bitmap)
 }
 
 void DrawFixedCellText(int /*language*/, QPainter& canvas, const QColor& background, const QByteArray& text,
-                       int cellWidth, int cellHeight, int x, int y, const QColor& foreground)
+                       int cellWidth, int cellHeight, int x, int y, const QColor& foreground, int weight)
 {
     if (text.isEmpty() || cellWidth <= 0 || cellHeight <= 0)
         return;
@@ -69,7 +69,7 @@ void DrawFixedCellText(int /*language*/, QPainter& canvas, const QColor& backgro
     scratch.fill(background);
     {
         QPainter p(&scratch);
-        p.setFont(FixedCellFont(cellWidth, cellHeight, 400));
+        p.setFont(FixedCellFont(cellWidth, cellHeight, weight));
         p.setPen(foreground);
         // Each character sits in its own cells: one per byte it takes.
         int cell = 0;

@@ -19,9 +19,11 @@ void InvertDots(QImage& bitmap);
 
 // Draws the text with a font squeezed into fixed cells of cellWidth x
 // cellHeight (one cell per byte), background and foreground as given, at
-// (x, y) of the canvas.
+// (x, y) of the canvas. The panel's own dots use weight 400; the editor
+// draws its texts a little heavier (500).
 void DrawFixedCellText(int language, QPainter& canvas, const QColor& background, const QByteArray& text,
-                       int cellWidth, int cellHeight, int x, int y, const QColor& foreground);
+                       int cellWidth, int cellHeight, int x, int y, const QColor& foreground,
+                       int weight = 400);
 
 // A font-drawn language's text in its display font, fitted to 192 dots: white
 // on black (black on white with reverse), at least 16 dots high, vertically
