@@ -32,15 +32,19 @@ void paintUnselected(const Tpageobj& screen, QPainter& canvas)
 
 } // namespace
 
-QImage ScreenPicture(const Tpageobj& screen, bool framed)
+QImage EditorPicture(const Tpageobj& screen)
 {
     QImage picture(RoundInt(Tpageobj::PanelWidth * CanvasZoom), RoundInt(Tpageobj::PanelHeight * CanvasZoom),
                    QImage::Format_RGB32);
     picture.fill(Qt::black);
-    {
-        QPainter canvas(&picture);
-        paintUnselected(screen, canvas);
-    }
+    QPainter canvas(&picture);
+    paintUnselected(screen, canvas);
+    return picture;
+}
+
+QImage ScreenPicture(const Tpageobj& screen, bool framed)
+{
+    QImage picture = EditorPicture(screen);
     SwapColours(picture, Qt::black, Qt::white);
     if (framed) {
         QPainter canvas(&picture);

@@ -9,6 +9,9 @@ class Tpageobj;
 // printed-page style: the lit dots black on white. Selection marks are left
 // out: the picture shows the screen, not the editing state.
 
+// The screen as the editor shows it: lit dots white on black.
+QImage EditorPicture(const Tpageobj& screen);
+
 // The screen drawn on black, its colours swapped (black becomes white, every
 // other colour black) and, when framed, a one-pixel black frame along the
 // picture's edges.

@@ -3,6 +3,7 @@
 
 #include "CreateCommand.h"
 #include "InfoCommand.h"
+#include "RenderCommand.h"
 #include "Version.h"
 
 #include <QGuiApplication>
@@ -27,6 +28,9 @@ const std::map<QString, Command>& commands()
          {"summary of a project file (.lzd), or with --json the whole project as JSON", InfoCommand}},
         {QStringLiteral("create"),
          {"a project file from its JSON form: create PROJECT.json -o PROJECT.lzd", CreateCommand}},
+        {QStringLiteral("render"),
+         {"the editor picture of screens: render PROJECT.lzd [--screen N | --all] -o OUT.png [--lang N]",
+          RenderCommand}},
     };
     return table;
 }
