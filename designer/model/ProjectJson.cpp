@@ -2,13 +2,12 @@
 
 #include "EReadError.h"
 #include "GbkCodec.h"
+#include "JsonFields.h"
 #include "ProjectFile.h"
 
 #include <QJsonArray>
-#include <QRegularExpression>
 #include <QSet>
 #include <QStringList>
-#include <cmath>
 #include <limits>
 #include <optional>
 
@@ -153,127 +152,44 @@ QJsonObject screenJson(const Tpageobj& screen)
 
 // ---- from JSON ----
 
-[[noreturn]] void fail(const QString& field, const QString& what)
+// The file stores each text and byte run with a 16-bit length.
+QByteArray storable(QByteArray bytes, const QString& field)
 {
-    throw EReadError((field + QStringLiteral(": ") + what).toStdString());
-}
-
-QString kindOf(const QJsonValue& v)
-{
-    switch (v.type()) {
-    case QJsonValue::Null:
-        return QStringLiteral("null");
-    case QJsonValue::Bool:
-        return QStringLiteral("a true/false value");
-    case QJsonValue::Double:
-        return QStringLiteral("a number");
-    case QJsonValue::String:
-        return QStringLiteral("a text");
-    case QJsonValue::Array:
-        return QStringLiteral("a list");
-    case QJsonValue::Object:
-        return QStringLiteral("an object");
-    default:
-        return QStringLiteral("undefined");
-    }
-}
-
-QString inside(const QString& path, const QString& name)
-{
-    return path.isEmpty() ? name : path + QLatin1Char('.') + name;
-}
-
-QString at(const QString& path, qsizetype index)
-{
-    return QStringLiteral("%1[%2]").arg(path).arg(index);
-}
-
-std::int64_t integerIn(const QJsonValue& v, const QString& field, std::int64_t min, std::int64_t max)
-{
-    if (!v.isDouble())
-        fail(field, QStringLiteral("expected a whole number, found %1").arg(kindOf(v)));
-    const double d = v.toDouble();
-    if (std::trunc(d) != d)
-        fail(field, QStringLiteral("%1 is not a whole number").arg(d));
-    if (d < double(min) || d > double(max))
-        fail(field, QStringLiteral("%1 is outside %2 to %3").arg(d).arg(min).arg(max));
-    return std::int64_t(d);
-}
-
-QByteArray hexIn(const QJsonValue& v, const QString& field, int size)
-{
-    if (!v.isString())
-        fail(field, QStringLiteral("expected hex digits, found %1").arg(kindOf(v)));
-    const QString text = v.toString();
-    static const QRegularExpression hexDigits(QStringLiteral("^([0-9A-Fa-f]{2})*$"));
-    if (!hexDigits.match(text).hasMatch())
-        fail(field, QStringLiteral("\"%1\" is not a run of hex byte pairs").arg(text));
-    const QByteArray bytes = QByteArray::fromHex(text.toLatin1());
-    if (size >= 0 && bytes.size() != size)
-        fail(field, QStringLiteral("holds %1 bytes instead of %2").arg(bytes.size()).arg(size));
     if (bytes.size() > 65535)
-        fail(field, QStringLiteral("%1 bytes are more than a file can store").arg(bytes.size()));
+        JsonFields::fail(field, QStringLiteral("%1 bytes are more than a file can store").arg(bytes.size()));
     return bytes;
 }
 
+// Texts GBK cannot give back as they were come as {"Hex": "..."}.
 QByteArray textIn(const QJsonValue& v, const QString& field)
 {
-    QByteArray bytes;
     if (v.isObject() && v.toObject().keys() == QStringList{QStringLiteral("Hex")}) {
-        bytes = hexIn(v.toObject().value(QStringLiteral("Hex")), inside(field, QStringLiteral("Hex")), -1);
-    } else if (v.isString()) {
-        QString unencodable;
-        bytes = GbkCodec::fromUnicode(v.toString(), &unencodable);
-        if (!unencodable.isEmpty())
-            fail(field, QStringLiteral("GBK cannot hold \"%1\"").arg(unencodable));
-    } else {
-        fail(field, QStringLiteral("expected a text, found %1").arg(kindOf(v)));
+        const QString hexField = JsonFields::inside(field, QStringLiteral("Hex"));
+        return storable(JsonFields::toHex(v.toObject().value(QStringLiteral("Hex")), hexField, -1), hexField);
     }
-    if (bytes.size() > 65535)
-        fail(field, QStringLiteral("%1 bytes are more than a file can store").arg(bytes.size()));
-    return bytes;
+    return storable(JsonFields::toText(v, field), field);
 }
 
-// Reads the fields a visitor names from one JSON object; fields left out
-// keep their values. finish() refuses names nothing asked for.
+// The visitor of the eachField functions over one JSON object. Unlike the
+// display objects, a project file refuses fields it does not know (finish),
+// takes 0 and 1 for flags and texts as {"Hex": ...}.
 class Reader
 {
 public:
-    Reader(const QJsonObject& json, QString path) : json_(json), path_(std::move(path)) {}
+    Reader(const QJsonObject& json, QString path) : fields_(json, std::move(path)) {}
 
-    void num(const char* name, std::int32_t& v)
-    {
-        if (const auto value = take(name))
-            v = std::int32_t(integerIn(*value, field(name), std::numeric_limits<std::int32_t>::min(),
-                                       std::numeric_limits<std::int32_t>::max()));
-    }
-    void byte(const char* name, std::uint8_t& v)
-    {
-        if (const auto value = take(name))
-            v = std::uint8_t(integerIn(*value, field(name), 0, 255));
-    }
+    void num(const char* name, std::int32_t& v) { fields_.read(name, v); }
+    void byte(const char* name, std::uint8_t& v) { fields_.read(name, v); }
     void flag(const char* name, bool& v)
     {
-        const auto value = take(name);
-        if (!value)
-            return;
-        if (value->isBool())
-            v = value->toBool();
-        else
-            v = integerIn(*value, field(name), 0, 1) != 0;
+        if (const auto value = take(name))
+            v = value->isBool() ? value->toBool() : JsonFields::toInteger(*value, field(name), 0, 1) != 0;
     }
-    void real(const char* name, double& v)
-    {
-        if (const auto value = take(name)) {
-            if (!value->isDouble())
-                fail(field(name), QStringLiteral("expected a number, found %1").arg(kindOf(*value)));
-            v = value->toDouble();
-        }
-    }
+    void real(const char* name, double& v) { fields_.read(name, v); }
     void hex(const char* name, QByteArray& v, int size)
     {
         if (const auto value = take(name))
-            v = hexIn(*value, field(name), size);
+            v = storable(JsonFields::toHex(*value, field(name), size), field(name));
     }
     void text(const char* name, QByteArray& v)
     {
@@ -283,40 +199,20 @@ public:
     // A list field: each element as a JSON object with its path.
     template <typename F> void list(const char* name, F&& each)
     {
-        const auto value = take(name);
-        if (!value)
+        QJsonArray array;
+        if (!fields_.readArray(name, array, std::numeric_limits<qsizetype>::max()))
             return;
-        if (!value->isArray())
-            fail(field(name), QStringLiteral("expected a list, found %1").arg(kindOf(*value)));
-        const QJsonArray array = value->toArray();
         for (qsizetype i = 0; i < array.size(); ++i) {
-            const QString where = at(field(name), i);
-            if (!array[i].isObject())
-                fail(where, QStringLiteral("expected an object, found %1").arg(kindOf(array[i])));
-            each(array[i].toObject(), where);
+            const QString where = JsonFields::at(field(name), i);
+            each(JsonFields::toObject(array[i], where), where);
         }
     }
-    std::optional<QJsonValue> take(const char* name)
-    {
-        const QString key = QLatin1String(name);
-        known_.insert(key);
-        if (!json_.contains(key))
-            return std::nullopt;
-        return json_.value(key);
-    }
-    void finish() const
-    {
-        for (const QString& key : json_.keys()) {
-            if (!known_.contains(key))
-                fail(inside(path_, key), QStringLiteral("no such field"));
-        }
-    }
-    QString field(const char* name) const { return inside(path_, QLatin1String(name)); }
+    std::optional<QJsonValue> take(const char* name) { return fields_.take(name); }
+    void finish() const { fields_.rejectUnknown(); }
+    QString field(const char* name) const { return fields_.pathOf(name); }
 
 private:
-    const QJsonObject& json_;
-    QString path_;
-    QSet<QString> known_;
+    JsonFields fields_;
 };
 
 QByteArray prefixIn(Reader& top)
@@ -326,9 +222,7 @@ QByteArray prefixIn(Reader& top)
     if (!value)
         return prefix;
     const QString path = top.field("FilePrefix");
-    if (!value->isObject())
-        fail(path, QStringLiteral("expected an object, found %1").arg(kindOf(*value)));
-    const QJsonObject json = value->toObject();
+    const QJsonObject json = JsonFields::toObject(*value, path);
     Reader r(json, path);
     std::uint8_t bytes[4] = {std::uint8_t(prefix[0]), std::uint8_t(prefix[1]), 0, 0};
     std::int32_t language = 1;
@@ -347,20 +241,19 @@ QByteArray prefixIn(Reader& top)
 std::unique_ptr<TLCDBlockObj> objectIn(const QJsonObject& json, const QString& path,
                                        const TObjectContext& context)
 {
-    const QString typeField = inside(path, QStringLiteral("TypeCode"));
+    const QString typeField = JsonFields::inside(path, QStringLiteral("TypeCode"));
     if (!json.contains(QStringLiteral("TypeCode")))
-        fail(typeField, QStringLiteral("missing; every object needs its type code"));
-    const int typeCode =
-        int(integerIn(json.value(QStringLiteral("TypeCode")), typeField,
-                      std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+        JsonFields::fail(typeField, QStringLiteral("missing; every object needs its type code"));
+    std::int32_t typeCode = 0;
+    JsonFields(json, path).read("TypeCode", typeCode);
     std::unique_ptr<TLCDBlockObj> object =
         Tpageobj::IsObjectTypeCode(typeCode) ? CreateObject(typeCode, context) : nullptr;
     if (!object)
-        fail(typeField, QStringLiteral("%1 makes no display object").arg(typeCode));
+        JsonFields::fail(typeField, QStringLiteral("%1 makes no display object").arg(typeCode));
     try {
         object->ReadJson(json);
     } catch (const EReadError& e) {
-        fail(path, QString::fromStdString(e.what()));
+        JsonFields::fail(path, QString::fromStdString(e.what()));
     }
     object->TypeCode = typeCode;
     return object;
@@ -380,7 +273,8 @@ void screensIn(Reader& top, TProgramObj& project, const std::shared_ptr<const TO
         });
         r.finish();
         if (numbers.contains(screen->ScreenNo))
-            fail(r.field("ScreenNo"), QStringLiteral("screen number %1 appears twice").arg(screen->ScreenNo));
+            JsonFields::fail(r.field("ScreenNo"),
+                             QStringLiteral("screen number %1 appears twice").arg(screen->ScreenNo));
         numbers.insert(screen->ScreenNo);
         screens.push_back(std::move(screen));
     });
@@ -426,9 +320,7 @@ ProjectJson::Made ProjectJson::fromJson(const QJsonObject& json, const TObjectCo
     made.prefix = prefixIn(top);
     eachField(project, top);
     if (const auto link = top.take("Link")) {
-        if (!link->isObject())
-            fail(top.field("Link"), QStringLiteral("expected an object, found %1").arg(kindOf(*link)));
-        const QJsonObject linkJson = link->toObject();
+        const QJsonObject linkJson = JsonFields::toObject(*link, top.field("Link"));
         Reader r(linkJson, top.field("Link"));
         eachLinkField(project.Link, r);
         r.finish();

@@ -64,7 +64,7 @@ void TFontRecord::readJson(const QJsonObject& json, const QString& path)
     r.read("Height", Height);
     r.readText("Name", Name);
     if (Name.size() > MaxNameLength)
-        JsonFields::fail(path + QStringLiteral(".Name"),
+        JsonFields::fail(r.pathOf("Name"),
                          QStringLiteral("a font name takes at most %1 bytes").arg(MaxNameLength));
     r.read("Pitch", Pitch);
     r.read("Size", Size);

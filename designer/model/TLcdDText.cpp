@@ -125,7 +125,7 @@ void TLcdDText::ReadJson(const QJsonObject& json)
     QJsonArray states;
     if (r.readArray("States", states, StateCount)) {
         for (qsizetype i = 0; i < states.size(); ++i) {
-            const QString path = QStringLiteral("States[%1]").arg(i);
+            const QString path = JsonFields::at(QStringLiteral("States"), i);
             const QJsonObject entry = JsonFields::toObject(states[i], path);
             const JsonFields e(entry, path);
             e.readText("ValueText", States[i].ValueText);

@@ -205,7 +205,7 @@ void TLcdFText::ReadJson(const QJsonObject& json)
     QJsonArray units;
     if (r.readArray("UnitTexts", units, qsizetype(UnitTexts.size()))) {
         for (qsizetype i = 0; i < units.size(); ++i)
-            UnitTexts[i] = JsonFields::toText(units[i], QStringLiteral("UnitTexts[%1]").arg(i));
+            UnitTexts[i] = JsonFields::toText(units[i], JsonFields::at(QStringLiteral("UnitTexts"), i));
     }
     RefreshPlaceholder();
 }

@@ -169,8 +169,8 @@ void TLcdKey::ReadJson(const QJsonObject& json)
     if (r.readArray("SpareInts", spares, qsizetype(SpareInts.size()))) {
         for (qsizetype i = 0; i < spares.size(); ++i)
             SpareInts[i] = static_cast<std::int32_t>(JsonFields::toInteger(
-                spares[i], QStringLiteral("SpareInts[%1]").arg(i), std::numeric_limits<std::int32_t>::min(),
-                std::numeric_limits<std::int32_t>::max()));
+                spares[i], JsonFields::at(QStringLiteral("SpareInts"), i),
+                std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
     }
     Refit();
 }

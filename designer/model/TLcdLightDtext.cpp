@@ -89,7 +89,7 @@ void TLcdLightDtext::ReadJson(const QJsonObject& json)
     if (r.readArray("Flags", flags, qsizetype(Flags.size()))) {
         for (qsizetype i = 0; i < flags.size(); ++i)
             Flags[i] = static_cast<std::uint8_t>(
-                JsonFields::toInteger(flags[i], QStringLiteral("Flags[%1]").arg(i), 0, 255));
+                JsonFields::toInteger(flags[i], JsonFields::at(QStringLiteral("Flags"), i), 0, 255));
     }
     r.readText("OnCaption", OnCaption);
     r.readText("OffCaption", OffCaption);

@@ -1,11 +1,10 @@
 #include "DriveJson.h"
 
 #include "GbkCodec.h"
+#include "JsonFields.h"
 
 #include <QJsonArray>
-#include <QSet>
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <concepts>
 #include <limits>
@@ -186,122 +185,64 @@ template <typename T, size_t N>
 void fromValue(const QJsonValue& v, const QString& field, std::array<T, N>& list);
 template <typename T> void fromValue(const QJsonValue& v, const QString& field, std::vector<T>& list);
 
-[[noreturn]] void fail(const QString& field, const QString& what)
-{
-    throw DriveJson::Error((field + QStringLiteral(": ") + what).toStdString());
-}
-
-QString kindOf(const QJsonValue& v)
-{
-    switch (v.type()) {
-    case QJsonValue::Null:
-        return QStringLiteral("null");
-    case QJsonValue::Bool:
-        return QStringLiteral("a true/false value");
-    case QJsonValue::Double:
-        return QStringLiteral("a number");
-    case QJsonValue::String:
-        return QStringLiteral("a text");
-    case QJsonValue::Array:
-        return QStringLiteral("a list");
-    case QJsonValue::Object:
-        return QStringLiteral("an object");
-    default:
-        return QStringLiteral("nothing");
-    }
-}
-
 void fromValue(const QJsonValue& v, const QString& field, QByteArray& text)
 {
-    if (!v.isString())
-        fail(field, QStringLiteral("expected a text, found %1").arg(kindOf(v)));
-    QString missing;
-    text = GbkCodec::fromUnicode(v.toString(), &missing);
-    if (!missing.isEmpty())
-        fail(field, QStringLiteral("GBK cannot hold \"%1\"").arg(missing));
+    text = JsonFields::toText(v, field);
     if (text.size() > 0xFFFF)
-        fail(field, QStringLiteral("longer than the 65535 bytes a stored text can hold"));
+        JsonFields::fail(field, QStringLiteral("longer than the 65535 bytes a stored text can hold"));
 }
 
+// Floats the panel cannot show as numbers come as "nan", "inf" and "-inf".
 void fromValue(const QJsonValue& v, const QString& field, double& value)
 {
     const QString s = v.toString();
-    if (v.isDouble())
-        value = v.toDouble();
-    else if (v.isString() && (s == u"nan" || s == u"inf" || s == u"-inf"))
+    if (v.isString() && (s == u"nan" || s == u"inf" || s == u"-inf"))
         value = s == u"nan" ? std::numeric_limits<double>::quiet_NaN()
                             : (s == u"inf" ? 1 : -1) * std::numeric_limits<double>::infinity();
     else
-        fail(field, QStringLiteral("expected a number, found %1").arg(kindOf(v)));
+        value = JsonFields::toNumber(v, field);
 }
 
+// Byte-sized switches may be written as true and false.
 template <std::integral T> void fromValue(const QJsonValue& v, const QString& field, T& value)
 {
     if (v.isBool() && sizeof(T) == 1) {
         value = v.toBool() ? 1 : 0;
         return;
     }
-    if (!v.isDouble())
-        fail(field, QStringLiteral("expected a whole number, found %1").arg(kindOf(v)));
-    const double d = v.toDouble();
-    if (d != std::floor(d))
-        fail(field, QStringLiteral("%1 is not a whole number").arg(d));
-    const qint64 n = v.toInteger(0);
     constexpr qint64 low = qint64(std::numeric_limits<T>::min());
     constexpr qint64 high = std::numeric_limits<T>::max() > std::numeric_limits<qint64>::max()
                                 ? std::numeric_limits<qint64>::max()
                                 : qint64(std::numeric_limits<T>::max());
-    if (n != v.toInteger(1) || n < low || n > high)
-        fail(field, QStringLiteral("%1 is outside %2 to %3").arg(d, 0, 'g', 17).arg(low).arg(high));
-    value = T(n);
+    value = T(JsonFields::toInteger(v, field, low, high));
 }
 
 void fromValue(const QJsonValue& v, const QString& field, std::array<std::uint8_t, 201>& spare)
 {
-    const QByteArray hex = v.toString().toLatin1();
-    const QByteArray bytes = QByteArray::fromHex(hex);
-    const bool isHex = std::all_of(hex.begin(), hex.end(), [](char c) { return std::isxdigit(uchar(c)); });
-    if (!v.isString() || !isHex || bytes.size() != qsizetype(spare.size()))
-        fail(field,
-             QStringLiteral("expected %1 bytes as %2 hex digits").arg(spare.size()).arg(spare.size() * 2));
+    const QByteArray bytes = JsonFields::toHex(v, field, qsizetype(spare.size()));
     std::copy(bytes.begin(), bytes.end(), spare.begin());
 }
 
 template <Structured T> void fromValue(const QJsonValue& v, const QString& field, T& s)
 {
-    if (!v.isObject())
-        fail(field, QStringLiteral("expected an object, found %1").arg(kindOf(v)));
-    const QJsonObject o = v.toObject();
-    const QString prefix = field.isEmpty() ? QString() : field + u'.';
-    QSet<QString> known;
+    const QJsonObject o = JsonFields::toObject(v, field);
+    const JsonFields fields(o, field);
     eachField(s, [&](const char* name, auto& member) {
-        const QString key = QLatin1String(name);
-        known.insert(key);
-        if (o.contains(key))
-            fromValue(o.value(key), prefix + key, member);
+        if (const auto value = fields.take(name))
+            fromValue(*value, fields.pathOf(name), member);
     });
-    for (auto it = o.begin(); it != o.end(); ++it)
-        if (!known.contains(it.key()) && !(field.isEmpty() && it.key() == u"DriveFile"))
-            fail(prefix + it.key(), QStringLiteral("not a field of this record"));
-}
-
-QJsonArray listOf(const QJsonValue& v, const QString& field, qsizetype maxSize)
-{
-    if (!v.isArray())
-        fail(field, QStringLiteral("expected a list, found %1").arg(kindOf(v)));
-    const QJsonArray a = v.toArray();
-    if (a.size() > maxSize)
-        fail(field, QStringLiteral("%1 entries, at most %2 are stored").arg(a.size()).arg(maxSize));
-    return a;
+    if (field.isEmpty())
+        fields.take("DriveFile"); // written for information, never read
+    fields.rejectUnknown();
 }
 
 // Fixed-size lists: entries left out keep what they were.
 template <typename T, size_t N>
 void fromValue(const QJsonValue& v, const QString& field, std::array<T, N>& list)
 {
-    const QJsonArray a = listOf(v, field, qsizetype(N));
+    const QJsonArray a = JsonFields::toArray(v, field, qsizetype(N));
     for (qsizetype i = 0; i < a.size(); ++i)
-        fromValue(a[i], QStringLiteral("%1[%2]").arg(field).arg(i), list[size_t(i)]);
+        fromValue(a[i], JsonFields::at(field, i), list[size_t(i)]);
 }
 
 template <typename T> T newType(int index)
@@ -315,11 +256,11 @@ template <typename T> T newType(int index)
 // Type lists: each type starts from the defaults of a new type at its place.
 template <typename T> void fromValue(const QJsonValue& v, const QString& field, std::vector<T>& list)
 {
-    const QJsonArray a = listOf(v, field, std::numeric_limits<qint32>::max());
+    const QJsonArray a = JsonFields::toArray(v, field, std::numeric_limits<qint32>::max());
     list.clear();
     for (qsizetype i = 0; i < a.size(); ++i) {
         T type = newType<T>(int(i));
-        fromValue(a[i], QStringLiteral("%1[%2]").arg(field).arg(i), type);
+        fromValue(a[i], JsonFields::at(field, i), type);
         list.push_back(type);
     }
 }

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "EJsonField.h"
 #include "TZd740drive.h"
 
 #include <QJsonObject>
 #include <QString>
-#include <stdexcept>
 
 // A catalogue record as JSON, for catalogue authors: every stored field under
 // its own name, texts as UTF-8 (GBK in the record), SpareTable as a hex
@@ -14,11 +14,7 @@ class DriveJson
 {
 public:
     // Thrown by fromJson, naming the field ("BitTypes[0].Parts[1].MaxValue: ...").
-    class Error : public std::runtime_error
-    {
-    public:
-        using std::runtime_error::runtime_error;
-    };
+    using Error = EJsonField;
 
     // DriveFile is added for information; it is not stored in the file.
     static QJsonObject toJson(const TZd740drive& record);
