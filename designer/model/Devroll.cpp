@@ -109,3 +109,44 @@ bool Devroll::GetFtext_postfixbool(int plcCode, int kind)
 {
     return ::GetFtext_postfixbool(codeByte(plcCode), kind) != 0;
 }
+
+std::int32_t Devroll::Getokplccount()
+{
+    return ::Getokplccount();
+}
+
+std::uint8_t Devroll::Pack_Logic_code(int plcCode, int kind, std::uint8_t addrType)
+{
+    return ::Pack_Logic_code(codeByte(plcCode), kind, addrType);
+}
+
+std::uint8_t Devroll::Pack_numeric_code(int plcCode, int kind, std::uint8_t addrType)
+{
+    return ::Pack_numeric_code(codeByte(plcCode), kind, addrType);
+}
+
+std::int32_t Devroll::GetMaddress1code(int plcCode, int kind, int typeIndex, std::int32_t selector)
+{
+    return ::GetMaddress1code(codeByte(plcCode), kind, typeIndex, selector);
+}
+
+std::int32_t Devroll::GetDaddress1code(int plcCode, int kind, int typeIndex, std::uint32_t address)
+{
+    return ::GetDaddress1code(codeByte(plcCode), kind, typeIndex, address);
+}
+
+Devroll::PackedAddress Devroll::Driver_PackAddress(int family, int plcCode, int role, int typeIndex,
+                                                   std::uint32_t add1, std::uint32_t add2, std::uint32_t add3)
+{
+    PackedAddress p;
+    p.result = ::Driver_PackAddress(family, plcCode, role, typeIndex, add1, add2, add3, &p.storeType,
+                                    &p.storeAdd1, &p.storeAdd2, &p.storeAdd3, &p.typeValue, &p.sendType,
+                                    &p.sendPart2, &p.sendPart3, &p.address, &p.part2, &p.part3);
+    return p;
+}
+
+std::int32_t Devroll::Driver_PackDjcqcount(int family, int plcCode, int role, int typeIndex,
+                                           std::uint32_t address)
+{
+    return ::Driver_PackDjcqcount(family, plcCode, role, typeIndex, address);
+}

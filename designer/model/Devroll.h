@@ -46,6 +46,24 @@ public:
         std::int64_t max = 0;
     };
 
+    // Where a catalogue model puts its address in an object record
+    // (Driver_PackAddress); applies only when result is above 0.
+    struct PackedAddress
+    {
+        std::int32_t result = 0;
+        std::uint8_t storeType = 0;
+        std::uint8_t storeAdd1 = 0;
+        std::uint8_t storeAdd2 = 0;
+        std::uint8_t storeAdd3 = 0;
+        std::uint8_t typeValue = 0;
+        std::uint8_t sendType = 0;
+        std::uint8_t sendPart2 = 0;
+        std::uint8_t sendPart3 = 0;
+        std::int32_t address = 0;
+        std::int32_t part2 = 0; // left 0 when the model does not send it
+        std::int32_t part3 = 0;
+    };
+
     // The serial defaults of a model.
     static Communication Getcommunication(int plcCode);
 
@@ -71,4 +89,20 @@ public:
                                               int numberFormat);
     // Whether registers of the model show unit texts.
     static bool GetFtext_postfixbool(int plcCode, int kind);
+
+    // Scans the catalogue folder; the number of models offered.
+    static std::int32_t Getokplccount();
+
+    // The address type code byte of a bit or a word address in an object record.
+    static std::uint8_t Pack_Logic_code(int plcCode, int kind, std::uint8_t addrType);
+    static std::uint8_t Pack_numeric_code(int plcCode, int kind, std::uint8_t addrType);
+    // The 16-bit address word of a bit area (selector) or of a register.
+    static std::int32_t GetMaddress1code(int plcCode, int kind, int typeIndex, std::int32_t selector);
+    static std::int32_t GetDaddress1code(int plcCode, int kind, int typeIndex, std::uint32_t address);
+    // Catalogue models only; result 0 for the built-in ones.
+    static PackedAddress Driver_PackAddress(int family, int plcCode, int role, int typeIndex,
+                                            std::uint32_t add1, std::uint32_t add2, std::uint32_t add3);
+    // Above 0: the register count the record carries instead of the object's.
+    static std::int32_t Driver_PackDjcqcount(int family, int plcCode, int role, int typeIndex,
+                                             std::uint32_t address);
 };
