@@ -192,6 +192,7 @@ TDownloadImage BuildDownloadImage(const TProgramObj& project, const TImageOption
     const qsizetype parametersAt = image.size();
     image.append(parameters);
     for (const Tpagerecord& page : b.pages) {
+        result.sections.push_back({page.screenNo, page.address, page.size()});
         image.append(page.header);
         for (const QByteArray& record : page.records)
             image.append(record);

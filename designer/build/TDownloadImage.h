@@ -18,6 +18,15 @@ struct TDownloadImage
     QByteArray bytes;
     std::vector<QString> warnings; // entries left out, e.g. "data is not integer value!"
 
+    // Where each screen's section lies: its number, panel address and size.
+    struct Section
+    {
+        std::int32_t screenNo = 0;
+        std::uint16_t address = 0;
+        int bytes = 0;
+    };
+    std::vector<Section> sections;
+
     // The image fits the panel's memory; a longer one must not be downloaded.
     bool fitsPanel() const { return FitsPanel(int(bytes.size())); }
     static bool FitsPanel(int imageBytes) { return imageBytes <= MaxBytes; }

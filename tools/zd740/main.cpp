@@ -1,6 +1,7 @@
 // zd740: the command-line side of Designer (project inspection, image build,
 // rendering, download). Each subcommand starts the same job the window uses.
 
+#include "BuildCommand.h"
 #include "CreateCommand.h"
 #include "InfoCommand.h"
 #include "RenderCommand.h"
@@ -26,6 +27,9 @@ const std::map<QString, Command>& commands()
     static const std::map<QString, Command> table{
         {QStringLiteral("info"),
          {"summary of a project file (.lzd), or with --json the whole project as JSON", InfoCommand}},
+        {QStringLiteral("build"),
+         {"the panel's download image: build PROJECT.lzd -o IMAGE.bin [--program-folder DIR] [--hex]",
+          BuildCommand}},
         {QStringLiteral("create"),
          {"a project file from its JSON form: create PROJECT.json -o PROJECT.lzd", CreateCommand}},
         {QStringLiteral("render"),
