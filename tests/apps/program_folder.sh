@@ -20,6 +20,7 @@ check "designer without a display says how to run it" \
     'out=$("${no_display[@]}" "$bin/designer" 2>&1); [ $? -ne 0 ] && grep -q "xvfb-run" <<<"$out"'
 check "program folder has libdevroll.so" '[ -f "$bin/libdevroll.so" ]'
 check "program folder has the sample catalogue" 'ls "$bin"/plcdrives/*.das >/dev/null 2>&1'
+check "jump-support markers for the built-in models" '[ -f "$bin/lib/jumptopage2.zdl" ] && [ -f "$bin/lib/jumptopage20.zdl" ] && [ ! -e "$bin/lib/jumptopage0.zdl" ]'
 for d in lang lib Devices plcdrives; do
     check "program folder has $d/" '[ -d "$bin/$d" ]'
 done
